@@ -1,0 +1,181 @@
+#include "cli/arguments.h"
+
+#include <array>
+#include <utility>
+
+#include "cli/folder_argument.h"
+#include "console/messages.h"
+#include "platform/platform.h"
+#include "scan/name_order.h"
+
+namespace movra {
+namespace {
+
+CommandLineError error(std::u16string_view prefix, MessageId id) {
+    std::u16string line(prefix);
+    line += messageText(id);
+    return CommandLineError{std::move(line)};
+}
+
+// The plain switches, in the order they are matched.
+struct Switch {
+    std::u16string_view option;
+    bool RunSettings::*field;
+};
+constexpr std::array<Switch, 10> kSwitches = {{
+    {u"/d", &RunSettings::compareFolderExistence},
+    {u"/f", &RunSettings::fixNameCase},
+    {u"/h", &RunSettings::includeHiddenSystem},
+    {u"/l", &RunSettings::listFormat},
+    {u"/p", &RunSettings::pauseOnDifferences},
+    {u"/q", &RunSettings::quiet},
+    {u"/s", &RunSettings::recurseSubfolders},
+    {u"/t", &RunSettings::includeCreationTime},
+    {u"/v", &RunSettings::verbose},
+    {u"/w", &RunSettings::showWorkingFolder},
+}};
+
+bool isCompareModeLetter(char16_t letter) {
+    return std::u16string_view(u"acdefn").find(letter) != std::u16string_view::npos;
+}
+
+char16_t toLowerCase(char16_t c) {
+    // Only ASCII letters can name a mode, so folding A-Z is all towlower has to do here.
+    return foldLetter(c);
+}
+
+// Sets the matching switch and returns true, or returns false for anything else.
+bool applySwitch(const std::u16string& argument, RunSettings& settings, ParsedCommandLine& parsed) {
+    if (equalsNoCase(argument, u"/n")) {
+        parsed.showClosingMessage = false;
+        return true;
+    }
+    for (const Switch& s : kSwitches) {
+        if (equalsNoCase(argument, s.option)) {
+            settings.*(s.field) = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+// On POSIX an absolute path starts with "/": it is taken as a path when it has a second
+// "/" or names something that exists, so a mistyped option is still reported as one.
+bool slashStartsAPath(const std::u16string& argument) {
+    if (!pathRules().slashMayStartAPath) {
+        return false;
+    }
+    return argument.find(u'/', 1) != std::u16string::npos || platform::pathExists(argument);
+}
+
+bool hasRefusedCharacter(const std::u16string& argument) {
+    const std::u16string_view refused =
+        pathRules().slashRefusedInPaths ? std::u16string_view(u"<>|/\"") : u"<>|\"";
+    return argument.find_first_of(refused) != std::u16string::npos;
+}
+
+std::optional<CommandLineError> parseFolderArgument(const std::u16string& argument,
+                                                    RunSettings& settings) {
+    const bool bothSet = !settings.sourceRoot.empty() && !settings.targetRoot.empty();
+    if ((argument[0] == u'/' && !slashStartsAPath(argument)) || bothSet) {
+        return error(argument, MessageId::msgParameterInvalid);
+    }
+    if (hasRefusedCharacter(argument)) {
+        return error(argument, MessageId::msgInvalidName);
+    }
+    FolderArgumentResult resolved = resolveFolderArgument(argument);
+    if (resolved.error) {
+        return resolved.error;
+    }
+    (settings.sourceRoot.empty() ? settings.sourceRoot : settings.targetRoot) =
+        std::move(resolved.fullPath);
+    return std::nullopt;
+}
+
+std::optional<CommandLineError> parseCompareMode(const std::u16string& argument,
+                                                 ParsedCommandLine& parsed) {
+    if (parsed.compareModeLetter) {
+        return error(u"/c", MessageId::msgMoreThanOne);
+    }
+    const char16_t letter = toLowerCase(argument[2]);
+    if (!isCompareModeLetter(letter)) {
+        return error(argument, MessageId::msgParameterInvalid);
+    }
+    parsed.compareModeLetter = letter;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CommandLineError> parseArguments(const std::vector<std::u16string>& arguments,
+                                               RunSettings& settings, ParsedCommandLine& parsed) {
+    for (const std::u16string& argument : arguments) {
+        std::optional<CommandLineError> failure;
+        if (argument.empty()) {
+            failure = error(u"", MessageId::msgEmptyParameter);
+        } else if (argument.size() == 3 && equalsNoCase(argument.substr(0, 2), u"/c")) {
+            failure = parseCompareMode(argument, parsed);
+        } else if (!applySwitch(argument, settings, parsed)) {
+            failure = parseFolderArgument(argument, settings);
+        }
+        if (failure) {
+            return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CommandLineError> checkArguments(const RunSettings& settings) {
+    if (settings.compareFolderExistence && settings.recurseSubfolders) {
+        return error(u"/d /s", MessageId::msgNotTogether);
+    }
+    if (settings.fixNameCase && settings.listFormat) {
+        return error(u"/f /l", MessageId::msgNotTogether);
+    }
+    if (settings.quiet && settings.showWorkingFolder) {
+        return error(u"/q /w", MessageId::msgNotTogether);
+    }
+    const int forms = int{settings.listFormat} + int{settings.quiet} + int{settings.verbose};
+    if (forms > 1) {
+        return error(u"/l /q /v", MessageId::msgNotTogether);
+    }
+    if (settings.sourceRoot.empty()) {
+        return error(u"", MessageId::msgNoSourceAndTarget);
+    }
+    if (settings.targetRoot.empty()) {
+        return error(u"", MessageId::msgNoTarget);
+    }
+    return std::nullopt;
+}
+
+std::optional<CommandLineError> applyCompareMode(const ParsedCommandLine& parsed,
+                                                 RunSettings& settings) {
+    switch (parsed.compareModeLetter.value_or(u'd')) {
+        case u'a':
+            settings.compareAttributes = true;
+            break;
+        case u'c':
+            settings.compareContent = true;
+            settings.compareDateTime = false;
+            break;
+        case u'e':
+            settings.compareContent = true;
+            break;
+        case u'f':
+            settings.compareContent = true;
+            settings.compareAttributes = true;
+            break;
+        case u'n':
+            settings.compareSize = false;
+            settings.compareDateTime = false;
+            break;
+        default:  // d: the defaults stand
+            break;
+    }
+    if (settings.includeCreationTime && !settings.compareDateTime) {
+        return error(u"", MessageId::msgTimeWithoutDate);
+    }
+    return std::nullopt;
+}
+
+}  // namespace movra
