@@ -31,6 +31,8 @@ bool isFile(const std::u16string& path) {
     return path.find(u"file") != std::u16string::npos;
 }
 
+void capture(StandardStream stream, std::u16string_view text);
+
 }  // namespace
 
 std::u16string& capturedOutput() {
@@ -43,18 +45,22 @@ std::u16string& capturedErrors() {
     return text;
 }
 
+int& errorWrites() {
+    static int count = 0;
+    return count;
+}
+
 void installFakePlatform(const std::vector<std::u16string>& folders) {
     fakeFolders() = folders;
     capturedOutput().clear();
     capturedErrors().clear();
+    errorWrites() = 0;
     PlatformCalls& calls = platformCalls();
     calls.queryConsole = [] { return ConsoleFacts{false, false, 65001, 1033}; };
     calls.writeRedirected = [](StandardStream s, std::u16string_view text, std::uint32_t) {
-        (s == StandardStream::Output ? capturedOutput() : capturedErrors()) += text;
+        capture(s, text);
     };
-    calls.writeConsole = [](StandardStream s, std::u16string_view text) {
-        (s == StandardStream::Output ? capturedOutput() : capturedErrors()) += text;
-    };
+    calls.writeConsole = capture;
     calls.writeNarrowOutput = [](std::string_view) {};
     calls.flushOutput = [] {};
     calls.fileAttributes = [](const std::u16string& p) -> std::optional<std::uint32_t> {
@@ -75,6 +81,19 @@ void installFakePlatform(const std::vector<std::u16string>& folders) {
     };
     calls.pathExists = [](const std::u16string& p) { return isFolder(p) || isFile(p); };
 }
+
+namespace {
+
+void capture(StandardStream stream, std::u16string_view text) {
+    if (stream == StandardStream::Output) {
+        capturedOutput() += text;
+    } else {
+        capturedErrors() += text;
+        ++errorWrites();
+    }
+}
+
+}  // namespace
 
 std::vector<std::u16string> splitInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::u16string> parts(1);

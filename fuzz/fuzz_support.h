@@ -16,6 +16,8 @@ void installFakePlatform(const std::vector<std::u16string>& folders);
 // Everything written to standard output and standard error since the last install.
 std::u16string& capturedOutput();
 std::u16string& capturedErrors();
+// How many separate writes went to standard error (an argument may hold line feeds).
+int& errorWrites();
 
 // Reads the fuzz input as a sequence of UTF-16 strings split at the code unit 0xFFFF.
 std::vector<std::u16string> splitInput(const std::uint8_t* data, std::size_t size);

@@ -57,6 +57,7 @@ def main(argv):
         print("0 passed, 1 failed")
         return 1
     launcher = Launcher(options.binary, options.wine)
+    launcher.warm_up()
     counts = {"pass": 0, "fail": 0, "skip": 0}
     for case in select(all_cases(), options.filter):
         outcome = run_case(case, launcher, options.keep)

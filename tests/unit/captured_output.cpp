@@ -29,6 +29,8 @@ CapturedOutput::CapturedOutput() {
     platformCalls().writeRedirected = [](StandardStream s, std::u16string_view text,
                                          std::uint32_t) { capture(s, text); };
     platformCalls().flushOutput = [] {};
+    // Redirected UTF-8 output in English, whatever the environment of the test run.
+    platformCalls().queryConsole = [] { return ConsoleFacts{false, false, 65001, 1033}; };
 }
 
 CapturedOutput::~CapturedOutput() {

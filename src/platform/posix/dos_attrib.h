@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace movra::posix {
@@ -16,19 +17,30 @@ std::optional<std::uint32_t> parseDosAttrib(std::string_view value);
 // `derived` with its read-only, hidden and system bits replaced by those of `dosAttrib`.
 std::uint32_t withDosAttrib(std::uint32_t derived, std::uint32_t dosAttrib);
 
-// Reads user.DOSATTRIB, for one entry or for the entries of one folder.
+// Whether entries are read relative to their folder with getxattrat (Linux 6.13 and later)
+// where the kernel offers it; when not, or before 6.13, each entry is read by its full
+// path. For tests of the path route on a kernel that has both.
+void allowGetxattrat(bool allowed);
+
+// Reads user.DOSATTRIB, of single paths or of the entries of one folder.
 class DosAttribReader {
 public:
     DosAttribReader() = default;
-    // For the entries of the folder `folderPath`: when the folder's file system keeps no
-    // user attributes at all, its entries are not asked one by one.
-    explicit DosAttribReader(const char* folderPath);
+    // For the entries of the open folder `folderFd`, whose path is `folderPath` (ending in
+    // "/"). When the folder's file system keeps no user attributes at all, its entries
+    // are not asked one by one.
+    DosAttribReader(int folderFd, std::string folderPath);
 
-    // The attribute word stored for `path` (what it points to when `followLink`), or
+    // The attribute word stored for `path` (for what it points to when `followLink`), or
     // nothing when there is none or it cannot be read.
     std::optional<std::uint32_t> read(const char* path, bool followLink);
+    // The same for the entry `name` of the folder given at construction.
+    std::optional<std::uint32_t> readEntry(const char* name, bool followLink);
 
 private:
+    int folderFd_ = -1;
+    std::string entryPath_;  // the folder's path, then that of the entry last read by path
+    std::size_t folderLength_ = 0;
     bool unsupported_ = false;
 };
 

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/posix/dos_attrib.h"
 #include "platform/posix/entry_status.h"
@@ -31,13 +33,10 @@ EntryStatus statusFromType(unsigned char type) {
     return status;
 }
 
-// Reads the entries of an open folder. `path` holds the folder's path ending in "/"; it is
-// reused to build each entry's path for the one call that needs it (getxattr has no
-// variant relative to a descriptor), so that building it allocates nothing per entry.
-void readEntries(DIR* dir, std::string& path, std::vector<FolderEntry>& entries) {
+// Reads the entries of an open folder whose path, ending in "/", is `path`.
+void readEntries(DIR* dir, std::string path, std::vector<FolderEntry>& entries) {
     const int dirFd = ::dirfd(dir);
-    const std::size_t folderLength = path.size();
-    DosAttribReader dosAttrib(path.c_str());
+    DosAttribReader dosAttrib(dirFd, std::move(path));
     // readdir returns null both at the end and on an error; either way the listing ends
     // with what it has read.
     while (const dirent* d = ::readdir(dir)) {
@@ -54,9 +53,7 @@ void readEntries(DIR* dir, std::string& path, std::vector<FolderEntry>& entries)
         }
         const std::string_view name(d->d_name);
         std::uint32_t attrib = derivedAttributes(status, name);
-        path.resize(folderLength);
-        path += name;
-        if (const auto dos = dosAttrib.read(path.c_str(), status.linkResolved)) {
+        if (const auto dos = dosAttrib.readEntry(d->d_name, status.linkResolved)) {
             attrib = withDosAttrib(attrib, *dos);
         }
         const bool isFolder = (attrib & kAttribDirectory) != 0;
@@ -80,7 +77,7 @@ FolderListingResult listFolder(const std::u16string& folder) {
     }
     result.outcome = ListOutcome::Listed;
     result.entries.reserve(64);
-    readEntries(dir, path, result.entries);
+    readEntries(dir, std::move(path), result.entries);
     ::closedir(dir);
     return result;
 }

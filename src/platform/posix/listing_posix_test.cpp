@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/posix/dos_attrib.h"
 #include "platform/posix/posix_calls.h"
 #include "platform/posix/temp_folder_posix_test.h"
 
@@ -107,23 +108,21 @@ TEST(PosixListing, DanglingLinkIsListedWithItsOwnData) {
     EXPECT_EQ(dangling->size, static_cast<std::int64_t>(std::strlen("nowhere/at/all")));
 }
 
-TEST(PosixListing, DosAttribReplacesDerivedBits) {
-    testing::TempFolder temp;
+bool setDosAttrib(const std::string& path, const std::string& value) {
+    return ::setxattr(path.c_str(), "user.DOSATTRIB", value.data(), value.size(), 0) == 0;
+}
+
+// Gives three entries user.DOSATTRIB values; false when the file system keeps none.
+bool setDosAttribs(const testing::TempFolder& temp) {
     temp.file("plain", 1);
     temp.file(".dotted", 1);
     temp.folder("folder");
-    const std::string system = "0x4";
-    if (::setxattr(temp.bytesAt("plain").c_str(), "user.DOSATTRIB", system.data(), system.size(),
-                   0) != 0) {
-        GTEST_SKIP() << "the file system of " << temp.path()
-                     << " keeps no user extended attributes: " << std::strerror(errno);
-    }
-    const std::string archive("0x20\0", 5);  // NUL-terminated, as Samba writes it
-    ::setxattr(temp.bytesAt(".dotted").c_str(), "user.DOSATTRIB", archive.data(), archive.size(),
-               0);
-    const std::string hiddenReadOnly = "0x3";
-    ::setxattr(temp.bytesAt("folder").c_str(), "user.DOSATTRIB", hiddenReadOnly.data(),
-               hiddenReadOnly.size(), 0);
+    return setDosAttrib(temp.bytesAt("plain"), "0x4") &&
+           setDosAttrib(temp.bytesAt(".dotted"), std::string("0x20\0", 5)) &&  // as Samba
+           setDosAttrib(temp.bytesAt("folder"), "0x3");
+}
+
+void expectDosAttribsListed(const testing::TempFolder& temp) {
     const FolderListingResult result = listFolder(temp.root());
     ASSERT_NE(find(result, u"plain"), nullptr);
     EXPECT_EQ(find(result, u"plain")->attrib, kAttribSystem);
@@ -131,6 +130,26 @@ TEST(PosixListing, DosAttribReplacesDerivedBits) {
     EXPECT_EQ(find(result, u".dotted")->attrib, 0u);
     ASSERT_NE(find(result, u"folder"), nullptr);
     EXPECT_EQ(find(result, u"folder")->attrib, kAttribDirectory | kAttribHidden | kAttribReadOnly);
+}
+
+TEST(PosixListing, DosAttribReplacesDerivedBits) {
+    testing::TempFolder temp;
+    if (!setDosAttribs(temp)) {
+        GTEST_SKIP() << "the file system of " << temp.path()
+                     << " keeps no user extended attributes: " << std::strerror(errno);
+    }
+    expectDosAttribsListed(temp);
+}
+
+TEST(PosixListing, DosAttribIsReadByPathWithoutGetxattrat) {
+    testing::TempFolder temp;
+    if (!setDosAttribs(temp)) {
+        GTEST_SKIP() << "the file system of " << temp.path()
+                     << " keeps no user extended attributes: " << std::strerror(errno);
+    }
+    allowGetxattrat(false);
+    expectDosAttribsListed(temp);
+    allowGetxattrat(true);
 }
 
 TEST(PosixListing, NamesThatAreNotUtf8ComeBackAsEscapes) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -46,6 +47,33 @@ std::string readWholeFile(const char* path) {
     }
     ::close(fd);
     return text;
+}
+
+// access() refuses a path longer than PATH_MAX as a whole, though what it names may well
+// exist deep in a tree. Its folders are then opened a piece at a time, each piece shorter
+// than the limit, and the rest is asked relative to the last of them. A single name longer
+// than a piece can be names nothing.
+bool existsInPieces(std::string_view path) {
+    int fd = ::open(path.starts_with('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    while (fd >= 0) {
+        path.remove_prefix(std::min(path.find_first_not_of('/'), path.size()));
+        if (path.size() < PATH_MAX) {
+            const bool exists = ::faccessat(fd, std::string(path).c_str(), F_OK, 0) == 0;
+            ::close(fd);
+            return exists;
+        }
+        const auto cut = path.rfind('/', PATH_MAX - 1);
+        if (cut == std::string_view::npos) {
+            ::close(fd);
+            break;
+        }
+        const int next = ::openat(fd, std::string(path.substr(0, cut)).c_str(),
+                                  O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = next;
+        path.remove_prefix(cut);
+    }
+    return false;
 }
 
 }  // namespace
@@ -102,7 +130,11 @@ bool rootsOverlap(const std::u16string& a, const std::u16string& b) {
 }
 
 bool pathExists(const std::u16string& path) {
-    return ::access(utf8FromUtf16(path).c_str(), F_OK) == 0;
+    const std::string bytes = utf8FromUtf16(path);
+    if (::access(bytes.c_str(), F_OK) == 0) {
+        return true;
+    }
+    return errno == ENAMETOOLONG && existsInPieces(bytes);
 }
 
 std::optional<FolderIdentity> folderIdentity(const std::u16string& path) {

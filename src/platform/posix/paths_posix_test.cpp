@@ -1,5 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/posix/posix_calls.h"
 #include "platform/posix/temp_folder_posix_test.h"
@@ -43,6 +51,18 @@ TEST(PosixPaths, AttributesOfFoldersFilesAndLinks) {
     EXPECT_EQ(fileAttributes(u".").value_or(0) & kAttribHidden, 0u);
 }
 
+TEST(PosixPaths, AttributesTakeDosAttribIntoAccount) {
+    testing::TempFolder temp;
+    temp.file(".hidden-by-name", 1);
+    const std::string system = "0x4";
+    if (::setxattr(temp.bytesAt(".hidden-by-name").c_str(), "user.DOSATTRIB", system.data(),
+                   system.size(), 0) != 0) {
+        GTEST_SKIP() << "the file system of " << temp.path()
+                     << " keeps no user extended attributes: " << std::strerror(errno);
+    }
+    EXPECT_EQ(fileAttributes(temp.at(".hidden-by-name")), kAttribSystem);
+}
+
 TEST(PosixPaths, OnlyFoldersCanBeListed) {
     testing::TempFolder temp;
     temp.folder("dir");
@@ -78,6 +98,64 @@ TEST(PosixPaths, ExistenceOfAnyEntry) {
     EXPECT_TRUE(pathExists(temp.at("dir")));
     EXPECT_TRUE(pathExists(temp.at("file")));
     EXPECT_FALSE(pathExists(temp.at("missing")));
+    EXPECT_FALSE(pathExists(temp.at("file/below-a-file")));
+}
+
+// A chain of folders whose full paths are longer than one call may name, made and
+// removed relative to descriptors.
+class DeepChain {
+public:
+    static constexpr int kLevels = 500;
+    static constexpr const char* kStep = "level-0000";
+
+    explicit DeepChain(const std::string& top) {
+        int fd = ::open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        for (int level = 0; level < kLevels && fd >= 0; ++level) {
+            ::mkdirat(fd, kStep, 0755);
+            folders_.push_back(fd);
+            fd = ::openat(fd, kStep, O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        ::close(::openat(fd, "bottom", O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        folders_.push_back(fd);
+    }
+    ~DeepChain() {
+        ::unlinkat(folders_.back(), "bottom", 0);
+        for (std::size_t i = folders_.size(); i-- > 0;) {
+            ::close(folders_[i]);
+            if (i > 0) {
+                ::unlinkat(folders_[i - 1], kStep, AT_REMOVEDIR);
+            }
+        }
+    }
+    // The path of the bottom folder below `top`, ending in "/".
+    static std::string path() {
+        std::string path;
+        for (int level = 0; level < kLevels; ++level) {
+            path += std::string(kStep) + "/";
+        }
+        return path;
+    }
+
+private:
+    std::vector<int> folders_;
+};
+
+TEST(PosixPaths, EntriesBeyondThePathLimitAreFoundInPieces) {
+    testing::TempFolder temp;
+    const DeepChain chain(temp.path());
+    const std::u16string bottom = temp.at(DeepChain::path());
+    ASSERT_GT(bottom.size(), 4096u);
+    EXPECT_TRUE(pathExists(bottom + u"bottom"));
+    EXPECT_TRUE(pathExists(bottom));
+    EXPECT_FALSE(pathExists(bottom + u"missing"));
+    EXPECT_FALSE(pathExists(bottom + u"bottom/below-a-file"));
+    // They cannot be listed, which the listing reports.
+    EXPECT_EQ(listFolder(bottom).outcome, ListOutcome::Unreadable);
+}
+
+TEST(PosixPaths, OneNameBeyondThePathLimitNamesNothing) {
+    EXPECT_FALSE(pathExists(u"/" + std::u16string(10000, u'b')));
+    EXPECT_FALSE(pathExists(std::u16string(5000, u'b') + u"/" + std::u16string(5000, u'c')));
 }
 
 TEST(PosixPaths, FileSystemOfTheRootIsNamed) {

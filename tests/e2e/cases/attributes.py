@@ -9,6 +9,7 @@ FOLDERS = ["{src}", "{tgt}"]
 NO_DIFFERENCES = crlf("No differences were found.")
 ATTRIBUTE_LINE = "Different:   a.txt (Attribute)"
 MODE_BITS = "the POSIX build derives read-only from the owner's write permission"
+STORED_READ_ONLY = "Wine takes the read-only bit from the file mode only"
 
 
 def attribute_case(name, src, tgt, lines, args=("/ca", "/v"), **kw):
@@ -31,14 +32,17 @@ CASES = named("attributes", [
     attribute_case("archive_bit_ignored", dict(dos="0x20"), {}, []),
     attribute_case("stored_bits_replace_mode", dict(mode=0o444, dos="0x20"), {}, [], args=("/ca",),
                    posix_only=MODE_BITS),
-    attribute_case("stored_read_only", dict(dos="0x1"), {}, [ATTRIBUTE_LINE, "             R.. - ..."]),
+    attribute_case("stored_read_only", dict(dos="0x1"), {}, [ATTRIBUTE_LINE, "             R.. - ..."],
+                   posix_only=STORED_READ_ONLY),
     Case("hidden_and_system_with_h", ["/h", "/ca", "/v"] + FOLDERS,
-         src={"all.txt": F(b"1", dos="0x7"), "h.txt": F(b"1", dos="0x2"), "s.txt": F(b"1", dos="0x4"),
-              ".dot": F(b"1")},
-         tgt={"all.txt": F(b"1", mode=0o444), "h.txt": F(b"1"), "s.txt": F(b"1"), ".dot": F(b"1")},
-         stdout=crlf("Different:   all.txt (Attribute)", "             RHS - R..",
-                     "Different:   h.txt (Attribute)", "             .H. - ...",
+         src={"h.txt": F(b"1", dos="0x2"), "s.txt": F(b"1", dos="0x4"), ".dot": F(b"1")},
+         tgt={"h.txt": F(b"1"), "s.txt": F(b"1"), ".dot": F(b"1")},
+         stdout=crlf("Different:   h.txt (Attribute)", "             .H. - ...",
                      "Different:   s.txt (Attribute)", "             ..S - ..."), code=1),
+    Case("all_three_stored_bits", ["/h", "/ca", "/v"] + FOLDERS, src={"all.txt": F(b"1", dos="0x7")},
+         tgt={"all.txt": F(b"1", mode=0o444)},
+         stdout=crlf("Different:   all.txt (Attribute)", "             RHS - R.."), code=1,
+         posix_only=STORED_READ_ONLY),
     Case("hidden_only_on_one_side_without_h", ["/ca"] + FOLDERS, src={"h.txt": F(b"1", dos="0x2")},
          tgt={"h.txt": F(b"1")}, stdout=crlf("Target Only: h.txt"), code=1),
     Case("folder_attribute", ["/d", "/ca"] + FOLDERS, src={"d": D(mode=0o555)}, tgt={"d": D()},

@@ -17,6 +17,24 @@ def files(*names):
     return {n: F(b"x") for n in names}
 
 
+def many_entries():
+    """1000 files on each side, half of them shared: pairing must stay one to one and in order."""
+    src = {f"f{i:04}": F(b"x") for i in range(1000)}
+    tgt = {f"f{i:04}": F(b"x") for i in range(500, 1500)}
+    lines = [f"Source Only: f{i:04}" for i in range(500)] + [f"Target Only: f{i:04}" for i in range(1000, 1500)]
+    return Case("many_entries", FOLDERS, src=src, tgt=tgt, stdout=crlf(*lines), code=1)
+
+
+def deep_tree():
+    """Thirty levels of ten-character names: sub-paths far beyond 260 characters."""
+    names = [f"level{i:02}abc" for i in range(30)]
+    path = "/".join(names)
+    return Case("sub_path_beyond_260_characters", ["/s"] + FOLDERS, src={path + "/f.txt": F(b"1")},
+                tgt={path + "/f.txt": F(b"22")},
+                stdout=crlf("<" + "{sep}".join(names) + ">", "Different:   f.txt (Size)"), code=1,
+                posix_only="the Windows build is bound to 260-character paths")
+
+
 CASES = named("walk", [
     Case("pairing_and_descent_order", ["/s"] + FOLDERS,
          src={"alpha/in.txt": F(b"a"), "gamma/g.txt": F(b"g"), "x.txt": F(b"x"), "z.txt": F(b"z")},
@@ -41,14 +59,27 @@ CASES = named("walk", [
          stdout=crlf("Source Only: \u00c4rger.txt", "Target Only: \u00e4rger.txt"), code=1),
     Case("fullwidth_case_does_not_pair", FOLDERS, src=files("\uff21.txt"), tgt=files("\uff41.txt"),
          stdout=crlf("Source Only: \uff21.txt", "Target Only: \uff41.txt"), code=1),
+    Case("surplus_case_twins_source", ["/q"] + FOLDERS, src=files("a", "A"), tgt=files("a"), code=1),
+    Case("surplus_case_twins_target", ["/q", "/s"] + FOLDERS, src={"d": D()}, tgt={"d": D(), "D": D()},
+         code=1, posix_only="on Windows two names differing only in case cannot coexist"),
+    Case("folder_case_differs_no_descent", ["/s"] + FOLDERS, src={"Foo/a.txt": F(b"1")},
+         tgt={"foo/a.txt": F(b"22")}, stdout=crlf("Different:   <DIR> Foo (Name)"), code=1,
+         posix_only="Windows finds the target folder whatever the case of its name"),
+    Case("non_ascii_case_folders_not_entered", ["/s"] + FOLDERS, src={"\u00c4rger/x": F(b"1")},
+         tgt={"\u00e4rger/x": F(b"22")},
+         stdout=crlf("Source Only: <DIR> \u00c4rger", "Target Only: <DIR> \u00e4rger"), code=1,
+         posix_only="Windows finds the target folder whatever the case of its name"),
+    many_entries(),
+    deep_tree(),
     Case("files_and_folders_never_pair", ["/d"] + FOLDERS, src={"x": D()}, tgt={"x": F(b"x")},
          stdout=crlf("Source Only: <DIR> x", "Target Only: x"), code=1),
     Case("folder_against_file_is_entered", ["/s"] + FOLDERS,
          src={"x/a.txt": F(b"a"), "x/b.txt": F(b"b"), "x/deeper/c.txt": F(b"c")}, tgt={"x": F(b"file")},
          stdout=crlf("Source Only: <DIR> x", "Target Only: x", "", "<x>",
                      "Source Only: <DIR> deeper", "Source Only: a.txt", "Source Only: b.txt"), code=1),
-    Case("three_dot_folder_listed", ["/d"] + FOLDERS, src={"...": D()},
-         stdout=crlf("Source Only: <DIR> ..."), code=1, posix_only=TRAILING_DOTS),
+    Case("three_dot_folder_listed", ["/d", "/h"] + FOLDERS, src={"...": D(), "..x": D(), "a..": D()},
+         stdout=crlf("Source Only: <DIR> ...", "Source Only: <DIR> ..x", "Source Only: <DIR> a.."),
+         code=1, posix_only=TRAILING_DOTS),
     Case("folders_ignored_without_s_or_d", FOLDERS,
          src={"only_s": D(), "same/x.txt": F(b"1")}, tgt={"same/x.txt": F(b"22"), "only_t": D()},
          stdout=NO_DIFFERENCES),

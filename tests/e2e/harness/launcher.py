@@ -10,6 +10,9 @@ import re
 import subprocess
 
 _PLACEHOLDER = re.compile(r"\{(src|tgt|root|sep|btime0|btime1)\}")
+# Wine's own diagnostics (such as "wine: Read access denied for device ..." when it
+# cannot read a volume label) end in a bare line feed; the tool's lines end in CR LF.
+_WINE_NOTICE = re.compile(rb"^wine: [^\r\n]*\n", re.MULTILINE)
 RUN_TIMEOUT_SECONDS = 60
 
 
@@ -21,6 +24,24 @@ class Launcher:
         self.wine = wine
         self.platform = "wine" if wine else "posix"
         self.sep = "\\" if wine else "/"
+
+    def unsupported(self, case):
+        """Why Wine cannot show what the case expects, or "" when it can."""
+        if not self.wine:
+            return ""
+        expected = "".join(t for t in (case.stdout, case.stderr) if isinstance(t, str))
+        if not expected.isascii():
+            return "Wine writes redirected output in its ANSI code page, not UTF-8"
+        if case.renames:
+            return "Wine refuses case-only renames in a case-sensitive folder"
+        if case.exact_birth:
+            return "Wine does not report birth times as creation times"
+        return ""
+
+    def warm_up(self):
+        """Lets Wine create or update its prefix before the first case is timed and read."""
+        if self.wine:
+            self.run(["/void"], os.getcwd(), {})
 
     def tool_path(self, linux_path):
         """A path as the tool is given it and prints it: Wine sees the Linux root as Z:."""
@@ -68,8 +89,11 @@ class Launcher:
         )
         try:
             out, err = proc.communicate(timeout=RUN_TIMEOUT_SECONDS)
-            return out, err, proc.returncode
+            code = proc.returncode
         except subprocess.TimeoutExpired:
             os.killpg(proc.pid, 9)
             out, err = proc.communicate()
-            return out, err, None
+            code = None
+        if self.wine:
+            err = _WINE_NOTICE.sub(b"", err)
+        return out, err, code

@@ -32,6 +32,8 @@ def _check_platform(case, launcher):
         raise Skip(case.posix_only)
     if case.wine_only and launcher.platform != "wine":
         raise Skip(case.wine_only)
+    if launcher.unsupported(case):
+        raise Skip(launcher.unsupported(case))
 
 
 def _shm_differs_from(disk_dir):
