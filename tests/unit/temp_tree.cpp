@@ -42,6 +42,10 @@ std::string TempTree::read(const std::string& relative) const {
     return content.str();
 }
 
+void TempTree::appendTo(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary | std::ios::app) << content;
+}
+
 bool TempTree::exists(const std::string& relative) const {
     return std::filesystem::exists(std::filesystem::symlink_status(root_ / relative));
 }

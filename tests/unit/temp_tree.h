@@ -22,6 +22,8 @@ public:
     void folder(const std::string& relative) const;
     // Reads the file at `relative`.
     std::string read(const std::string& relative) const;
+    // Appends `content` to the file at the absolute byte path `path`.
+    static void appendTo(const std::string& path, const std::string& content);
     // Whether `relative` exists, not following a final link.
     bool exists(const std::string& relative) const;
 
