@@ -28,7 +28,7 @@ import shutil
 from pathlib import Path
 from typing import Callable, Iterator
 
-GENERATOR_VERSION = 1
+GENERATOR_VERSION = 2
 KIB = 1024
 MIB = 1024 * KIB
 GIB = 1024 * MIB
@@ -114,11 +114,18 @@ def write_file(path: Path, data: bytes, mtime: int) -> None:
     os.utime(path, (mtime, mtime))
 
 
+def settle_folder_times(root: Path) -> None:
+    """Gives every folder under root (and root) the same time, once its files are written."""
+    for folder, _, _ in os.walk(root):
+        os.utime(folder, (MTIME_BASE, MTIME_BASE))
+
+
 def write_small_tree(root: Path, folders: list[str], files: list[SmallFile], pool: bytes) -> None:
     for folder in folders:
         (root / folder).mkdir(parents=True, exist_ok=True)
     for f in files:
         write_file(root / f.path, pool[f.offset : f.offset + f.size], f.mtime)
+    settle_folder_times(root)
 
 
 @dataclasses.dataclass
@@ -197,6 +204,7 @@ def write_tree_c(root: Path, seed: int, sizes: Sizes) -> dict:
             fd = os.open(folder / name, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644)
             os.close(fd)
             os.utime(folder / name, (MTIME_BASE, MTIME_BASE))
+        settle_folder_times(folder)
     return {"entries": len(names)}
 
 
@@ -237,16 +245,18 @@ def write_tree_d(root: Path, seed: int, sizes: Sizes) -> dict:
         mtime = MTIME_BASE + rng.randrange(MTIME_SPREAD)
         for p in paths:
             os.utime(p, (mtime, mtime))
+    for side in ("src", "dst"):
+        settle_folder_times(root / side)
     return {"files": len(file_sizes), "bytes": sum(file_sizes)}
 
 
 Writer = Callable[[Path, int, Sizes], dict]
-# name -> (folders it writes, writer, disk bytes it needs)
-TREES: dict[str, tuple[tuple[str, ...], Writer, Callable[[Sizes], int]]] = {
-    "a": (("a",), write_tree_a, lambda s: 2 * s.files * (s.max_file // 2 + 4 * KIB)),
-    "b": (("b",), write_tree_b, lambda s: s.files * (s.max_file // 2 + 4 * KIB)),
-    "c": (("c",), write_tree_c, lambda s: 2 * s.big_folder * 256),
-    "d": (("d",), write_tree_d, lambda s: 2 * s.content_total),
+# name -> (writer of the folder base/name, disk bytes it needs)
+TREES: dict[str, tuple[Writer, Callable[[Sizes], int]]] = {
+    "a": (write_tree_a, lambda s: 2 * s.files * (s.max_file // 2 + 4 * KIB)),
+    "b": (write_tree_b, lambda s: s.files * (s.max_file // 2 + 4 * KIB)),
+    "c": (write_tree_c, lambda s: 2 * s.big_folder * 256),
+    "d": (write_tree_d, lambda s: 2 * s.content_total),
 }
 
 
@@ -257,7 +267,7 @@ def roots(base: Path, name: str) -> tuple[Path, Path]:
 
 
 def stamp_for(name: str, seed: int, sizes: Sizes) -> dict:
-    # Tree b is compared against tree a's source, so it depends on a's stamp too.
+    # Seed and sizes fix tree a as well, which tree b is compared against.
     return {"tree": name, "version": GENERATOR_VERSION, "seed": seed, **dataclasses.asdict(sizes)}
 
 
@@ -277,7 +287,7 @@ def missing_trees(base: Path, seed: int, sizes: Sizes, names: str) -> list[str]:
 
 
 def check_space(base: Path, sizes: Sizes, names: list[str]) -> None:
-    need = sum(TREES[n][2](sizes) for n in names)
+    need = sum(TREES[n][1](sizes) for n in names)
     free = shutil.disk_usage(base).free
     if need * 1.1 > free:
         raise SystemExit(
@@ -298,10 +308,9 @@ def ensure_trees(
     for name in todo:
         stamp = base / f"{name}.stamp"
         stamp.unlink(missing_ok=True)
-        for folder in TREES[name][0]:
-            shutil.rmtree(base / folder, ignore_errors=True)
+        shutil.rmtree(base / name, ignore_errors=True)
         log(f"make_trees: writing tree {name} under {base} ...")
-        info = TREES[name][1](base / name, seed, sizes)
+        info = TREES[name][0](base / name, seed, sizes)
         stamp.write_text(json.dumps({"want": stamp_for(name, seed, sizes), "info": info}) + "\n")
     trees = {}
     for name in wanted:

@@ -7,13 +7,16 @@ Usage:
                                [--movra PATH] [--only GROUPS] [--trees-only]
 
 Writes deterministic trees under --work (default /tmp/movra-bench; about
-6.5 GiB for the full set, 0.4 GiB with --quick; kept and reused while the seed
-and sizes match), then runs in one invocation, per group of commands on the
-same trees, one warm-up round and --reps measured rounds (default 5) with the
-commands alternating, page cache warm. It prints a Markdown table of median
-wall time, median CPU time and peak RSS per command with movra's ratios to the
-floor and to its peers, checks them against the targets, and writes it all to
-bench/results/latest.md.
+7 GiB and a few minutes for the full set, 0.4 GiB with --quick; kept and
+reused while the seed and sizes match), then runs in one invocation, per group
+of commands on the same trees, one warm-up round and --reps measured rounds
+(default 5) with the commands alternating, page cache warm. Each command runs
+under bench/run_measured.c, which reports its wall time, CPU time and peak RSS.
+It prints a Markdown table of the medians and peaks per command with movra's
+ratios to the floor and to its peers, checks them against the targets and
+checks movra's exit codes and output, and writes it all to
+bench/results/latest.md. Run it on an otherwise idle machine: the ratios come
+from one run, and the report shows the load average at the start.
 
 Groups (--only takes a comma-separated list of these):
   meta-a     movra /s vs rsync -rn, floor find -printf, on two identical trees
@@ -46,16 +49,22 @@ BENCH = Path(__file__).resolve().parent
 
 def parse_args(argv: list[str]) -> argparse.Namespace:
     parser = argparse.ArgumentParser(
-        description=__doc__.split("\n\n")[0], formatter_class=argparse.RawTextHelpFormatter
+        description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter
     )
     parser.add_argument("--quick", action="store_true", help="small trees, for a smoke test")
     parser.add_argument("--reps", type=int, default=5, help="measured rounds (default 5)")
     parser.add_argument("--seed", type=int, default=1, help="tree seed (default 1)")
-    parser.add_argument("--work", type=Path, default=Path("/tmp/movra-bench"), help="tree folder")
-    parser.add_argument("--movra", type=Path, default=BENCH.parent / "build" / "movra")
+    parser.add_argument(
+        "--work", type=Path, default=Path("/tmp/movra-bench"), help="trees go here (%(default)s)"
+    )
+    parser.add_argument(
+        "--movra", type=Path, default=BENCH.parent / "build" / "movra", help="binary measured"
+    )
     parser.add_argument("--only", default=",".join(GROUPS), help="groups to run")
     parser.add_argument("--trees-only", action="store_true", help="write the trees and stop")
-    parser.add_argument("--out", type=Path, default=BENCH / "results" / "latest.md")
+    parser.add_argument(
+        "--out", type=Path, default=BENCH / "results" / "latest.md", help="report (%(default)s)"
+    )
     args = parser.parse_args(argv)
     args.only = [g.strip() for g in args.only.split(",") if g.strip()]
     unknown = [g for g in args.only if g not in GROUPS]

@@ -1,6 +1,7 @@
 #include "scan/folder_listing.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "cli/run_settings.h"
 #include "console/console_writer.h"
@@ -35,18 +36,22 @@ void reportUnreadableFolder(const std::u16string& folder) {
 
 void fillListing(std::vector<FolderEntry>&& entries, bool includeHiddenSystem,
                  FolderListing& listing) {
-    for (FolderEntry& entry : entries) {
+    const auto leftOut = [includeHiddenSystem](const FolderEntry& entry) {
         if ((entry.attrib & (kAttribHidden | kAttribSystem)) != 0 && !includeHiddenSystem) {
-            continue;
+            return true;
         }
-        if ((entry.attrib & kAttribDirectory) != 0) {
-            if (!isDotOrDotDot(entry.name)) {
-                listing.folders.push_back(std::move(entry));
-            }
-        } else {
-            listing.files.push_back(std::move(entry));
-        }
-    }
+        return (entry.attrib & kAttribDirectory) != 0 && isDotOrDotDot(entry.name);
+    };
+    std::erase_if(entries, leftOut);
+    // The files stay in the listing's own sequence and only the folders move out, so a
+    // large folder is never held twice.
+    const auto firstFolder =
+        std::partition(entries.begin(), entries.end(),
+                       [](const FolderEntry& e) { return (e.attrib & kAttribDirectory) == 0; });
+    listing.folders.assign(std::make_move_iterator(firstFolder),
+                           std::make_move_iterator(entries.end()));
+    entries.erase(firstFolder, entries.end());
+    listing.files = std::move(entries);
     sortByName(listing.files);
     sortByName(listing.folders);
 }

@@ -50,6 +50,17 @@ def select(cases, text):
     return [c for c in cases if text in c.name]
 
 
+def show(case, outcome, verbose):
+    """Failures with their details and skips with their reason; passes only on request."""
+    if outcome.status == "fail":
+        print("\n".join([f"FAIL {case.name}"] + outcome.lines))
+    elif outcome.status == "skip":
+        print(f"SKIP {case.name}: {outcome.lines[0]}")
+    elif verbose:
+        print(f"ok   {case.name}")
+    sys.stdout.flush()
+
+
 def main(argv):
     options = parse_command_line(argv)
     if not os.path.isfile(options.binary):
@@ -62,15 +73,7 @@ def main(argv):
     for case in select(all_cases(), options.filter):
         outcome = run_case(case, launcher, options.keep)
         counts[outcome.status] += 1
-        if outcome.status == "fail":
-            print(f"FAIL {case.name}")
-        elif outcome.status == "skip":
-            print(f"SKIP {case.name}: {outcome.lines[0]}")
-        elif options.verbose:
-            print(f"ok   {case.name}")
-        if outcome.status == "fail":
-            print("\n".join(outcome.lines))
-        sys.stdout.flush()
+        show(case, outcome, options.verbose)
     print(f"{counts['pass']} passed, {counts['fail']} failed, {counts['skip']} skipped")
     return 1 if counts["fail"] else 0
 

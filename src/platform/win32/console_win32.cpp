@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/win32/wide_text_win32.h"
 #include "platform/win32/win32_layer.h"
 
 namespace movra::win32 {
@@ -37,28 +38,29 @@ ConsoleFacts queryConsole() {
 }
 
 void writeConsole(StandardStream stream, std::u16string_view text) {
+    const std::wstring wide = toWide(text);
     // Lines are short; a text beyond a DWORD count would be cut, never overrun.
-    const DWORD length = text.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(text.size());
+    const DWORD length = wide.size() > MAXDWORD ? MAXDWORD : static_cast<DWORD>(wide.size());
     DWORD written = 0;
-    WriteConsoleW(standardHandle(stream), reinterpret_cast<const wchar_t*>(text.data()), length,
-                  &written, nullptr);
+    WriteConsoleW(standardHandle(stream), wide.c_str(), length, &written, nullptr);
 }
 
 void writeRedirected(StandardStream stream, std::u16string_view text, std::uint32_t codePage) {
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
         return;
     }
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int length = static_cast<int>(text.size());
+    const std::wstring wide = toWide(text);
+    const int length = static_cast<int>(wide.size());
     // Flags 0 and no default character: what the code page cannot represent becomes
-    // the conversion's own default character ("?").
-    const int size = WideCharToMultiByte(codePage, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    // the conversion's own default character ("?"), or its best-fit letter.
+    const int size =
+        WideCharToMultiByte(codePage, 0, wide.c_str(), length, nullptr, 0, nullptr, nullptr);
     if (size <= 0) {
         return;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    const int converted =
-        WideCharToMultiByte(codePage, 0, wide, length, bytes.data(), size, nullptr, nullptr);
+    const int converted = WideCharToMultiByte(codePage, 0, wide.c_str(), length, bytes.data(), size,
+                                              nullptr, nullptr);
     if (converted <= 0) {
         return;
     }

@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #include <stdio.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 #include <iterator>
@@ -18,7 +20,8 @@ std::string capturedStdout(Write write) {
     const std::wstring path = toWide(temp.at(u"out.bin"));
     fflush(stdout);
     const int saved = _dup(_fileno(stdout));
-    const int file = _wopen(path.c_str(), _O_CREAT | _O_TRUNC | _O_WRONLY, 0600);
+    int file = -1;
+    _wsopen_s(&file, path.c_str(), _O_CREAT | _O_TRUNC | _O_WRONLY, _SH_DENYNO, _S_IWRITE);
     _dup2(file, _fileno(stdout));
     _close(file);
     write();

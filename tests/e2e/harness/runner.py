@@ -5,6 +5,7 @@ renames only)."""
 import os
 import tempfile
 import time
+import traceback
 from dataclasses import dataclass, field
 
 from . import fsinfo, report, trees
@@ -69,7 +70,7 @@ class CaseRun:
         return [(self.src, c.src), (self.tgt, c.tgt), (self.root, c.around)]
 
     def build(self):
-        for attempt in range(_BIRTH_ATTEMPTS):
+        for _ in range(_BIRTH_ATTEMPTS):
             self.builder.build(self._pairs())
             if not self.case.exact_birth or self._birth_times_settled():
                 break
@@ -124,13 +125,22 @@ def _compare_outputs(case, launcher, values, out, err, code):
     return problems
 
 
-def _nothing_lost(run, before_src, before_tgt):
+def _watched(run):
+    """The folders whose contents must survive the run: the whole case folder (source,
+    target and whatever lies around them) and the source tree when it lives elsewhere."""
+    folders = [run.root]
+    if run.src_base != run.root:
+        folders.append(run.src_base)
+    return folders
+
+
+def _nothing_lost(run, before):
+    renames = [(f"tgt/{old}", f"tgt/{new}") for old, new in run.case.renames]
     problems = []
-    src_changes = trees.compare_snapshots(before_src, trees.snapshot(run.src))
-    problems += [f"  source tree changed: {p}" for p in src_changes]
-    expected_tgt = trees.expect_renamed(before_tgt, run.case.renames)
-    tgt_changes = trees.compare_snapshots(expected_tgt, trees.snapshot(run.tgt))
-    problems += [f"  target tree: {p}" for p in tgt_changes]
+    for folder, records in zip(_watched(run), before):
+        expected = trees.expect_renamed(records, renames) if folder == run.root else records
+        changes = trees.compare_snapshots(expected, trees.snapshot(folder))
+        problems += [f"  changed on disk: {change}" for change in changes]
     return problems
 
 
@@ -151,6 +161,8 @@ def run_case(case, launcher, keep=False):
         return Outcome("skip", [str(reason)])
     except trees.TreeUnsupported as reason:
         return Outcome("skip", [str(reason)])
+    except Exception:  # a broken case must not hide the results of the others
+        return Outcome("fail", ["  the harness failed:"] + traceback.format_exc().splitlines())
     finally:
         if keep:
             run.builder.release()
@@ -161,11 +173,11 @@ def run_case(case, launcher, keep=False):
 def _run_built(run, keep):
     case, launcher = run.case, run.launcher
     run.build()
-    before_src, before_tgt = trees.snapshot(run.src), trees.snapshot(run.tgt)
+    before = [trees.snapshot(folder) for folder in _watched(run)]
     args = [launcher.fill(a, run.values) for a in case.args]
     out, err, code = launcher.run(args, os.path.join(run.root, case.cwd), case.env)
     problems = _compare_outputs(case, launcher, run.values, out, err, code)
-    problems += _nothing_lost(run, before_src, before_tgt)
+    problems += _nothing_lost(run, before)
     if not problems:
         return Outcome("pass")
     lines = [_command_echo(launcher, args)]

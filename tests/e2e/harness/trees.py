@@ -97,7 +97,9 @@ class TreeBuilder:
     def build(self, pairs):
         """pairs: (base folder, tree). Creates everything, then sets times, modes and
         attributes, so that creating children does not spoil a folder's settings."""
-        items = [(base, rel, e) for base, tree in pairs for rel, e in sorted(tree.items(), key=_depth)]
+        items = [
+            (base, rel, e) for base, tree in pairs for rel, e in sorted(tree.items(), key=_depth)
+        ]
         for base, _ in pairs:
             os.makedirs(base, exist_ok=True)
         for base, rel, entry in items:
