@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the native build with its unit and end-to-end tests, the same under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers' seed corpora, a format
-# check, and the Windows build under Wine. Exits non-zero on the first failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers' seed corpora, the
+# benchmark's own tests, a format check, and the Windows build under Wine. Exits non-zero
+# on the first failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -24,6 +25,9 @@ if [ -x scripts/test_fuzz_corpus.sh ]; then
     step "fuzz targets over their seed corpora"
     scripts/test_fuzz_corpus.sh
 fi
+
+step "benchmark's own tests"
+python3 -m unittest discover -s bench
 
 step "format check"
 if command -v clang-format >/dev/null 2>&1; then

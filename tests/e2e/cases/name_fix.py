@@ -26,6 +26,19 @@ CASES = named(
             renames=[("readme.txt", "Readme.TXT")],
         ),
         Case(
+            "wine_case_only_rename_kept_old_name",
+            FOLDERS,
+            src={"Readme.TXT": F(b"abc")},
+            tgt={"readme.txt": F(b"abc")},
+            stdout=crlf(
+                "*Rename:     readme.txt -> Readme.TXT",
+                "             ###Error###",
+                "",
+                NO_DIFFERENCES,
+            ),
+            wine_only="a rename that reports success but keeps the old spelling is a Wine trait",
+        ),
+        Case(
             "folder_renamed_with_d",
             FOLDERS + ["/d"],
             src={"Docs": D()},
