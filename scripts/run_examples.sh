@@ -10,11 +10,12 @@ cmake --build "$build" -j2 --target movra >/dev/null
 movra=$build/movra
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 cp -r "$root/examples/source" "$root/examples/target" "$work/"
 find "$work" -exec touch -h -d '2025-03-26 12:00:00 UTC' {} +
 touch -d '2025-03-27 08:30:15 UTC' "$work/target/todo.txt"    # same bytes, newer time
 touch -d '2025-03-26 12:00:00 UTC' "$work/target/docs/guide.txt"
+chmod a-w "$work/target/agenda.txt"                             # read-only in the target
 
 export TZ=UTC LANG=C.UTF-8
 unset LC_ALL
@@ -24,5 +25,6 @@ run() {
     "$movra" "$@" && code=0 || code=$?
     printf '(exit code %s)\n' "$code"
 }
-run /s /v /ce source target
-run /s /l /ce source target
+run /s /v /cf source target
+run /s /l /cf source target
+run /s /f /q source target    # fixes the letter case of target names (in the copy)

@@ -35,8 +35,30 @@ constexpr std::array<Switch, 10> kSwitches = {{
     {u"/w", &RunSettings::showWorkingFolder},
 }};
 
+// What each /c letter compares besides the name, which is always compared.
+struct CompareMode {
+    char16_t letter;
+    bool size;
+    bool dateTime;
+    bool attributes;
+    bool content;
+};
+constexpr std::array<CompareMode, 6> kCompareModes = {{
+    {u'a', true, true, true, false},
+    {u'c', true, false, false, true},
+    {u'd', true, true, false, false},
+    {u'e', true, true, false, true},
+    {u'f', true, true, true, true},
+    {u'n', false, false, false, false},
+}};
+
 bool isCompareModeLetter(char16_t letter) {
-    return std::u16string_view(u"acdefn").find(letter) != std::u16string_view::npos;
+    for (const CompareMode& mode : kCompareModes) {
+        if (mode.letter == letter) {
+            return true;
+        }
+    }
+    return false;
 }
 
 char16_t toLowerCase(char16_t c) {
@@ -150,27 +172,14 @@ std::optional<CommandLineError> checkArguments(const RunSettings& settings) {
 
 std::optional<CommandLineError> applyCompareMode(const ParsedCommandLine& parsed,
                                                  RunSettings& settings) {
-    switch (parsed.compareModeLetter.value_or(u'd')) {
-        case u'a':
-            settings.compareAttributes = true;
-            break;
-        case u'c':
-            settings.compareContent = true;
-            settings.compareDateTime = false;
-            break;
-        case u'e':
-            settings.compareContent = true;
-            break;
-        case u'f':
-            settings.compareContent = true;
-            settings.compareAttributes = true;
-            break;
-        case u'n':
-            settings.compareSize = false;
-            settings.compareDateTime = false;
-            break;
-        default:  // d: the defaults stand
-            break;
+    const char16_t letter = parsed.compareModeLetter.value_or(u'd');
+    for (const CompareMode& mode : kCompareModes) {
+        if (mode.letter == letter) {
+            settings.compareSize = mode.size;
+            settings.compareDateTime = mode.dateTime;
+            settings.compareAttributes = mode.attributes;
+            settings.compareContent = mode.content;
+        }
     }
     if (settings.includeCreationTime && !settings.compareDateTime) {
         return error(u"", MessageId::msgTimeWithoutDate);

@@ -12,7 +12,7 @@
 namespace movra {
 namespace {
 
-constexpr char kVersionBanner[] =
+constexpr char versionBanner[] =
     " Movra 2.01 64bit (C) Movra developers - " __DATE__ " " __TIME__ " ";
 
 enum class SingleArgumentForm { None, Help, Void, Version };
@@ -38,7 +38,7 @@ void answerSingleArgument(SingleArgumentForm form) {
         writeText(messageText(MessageId::msgHelp), false, false);
     } else if (form == SingleArgumentForm::Version) {
         std::string banner = "\n";
-        banner += kVersionBanner;
+        banner += versionBanner;
         banner += '\n';
         platform::writeNarrowOutput(banner);
     }

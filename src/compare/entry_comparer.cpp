@@ -21,11 +21,11 @@ struct PairFindings {
     bool time = false;
     bool createTime = false;
     bool attributes = false;
-    std::u16string tags;
+    std::u16string differenceTags;
 
     void add(bool& flag, std::u16string_view tag) {
         flag = true;
-        tags += tag;
+        differenceTags += tag;
     }
 };
 
@@ -116,10 +116,10 @@ bool EntryComparer(const FolderEntry& source, const FolderEntry& target,
         ((source.attrib ^ target.attrib) & kComparedAttributes) != 0) {
         found.add(found.attributes, u"(Attribute)");
     }
-    if (found.tags.empty()) {
+    if (found.differenceTags.empty()) {
         return true;
     }
-    DifferenceReport({u"Different:", source.name, found.tags, subPath, isFolder});
+    DifferenceReport({u"Different:", source.name, found.differenceTags, subPath, isFolder});
     if (settings.verbose) {
         writeValueLines(source, target, found);
     }

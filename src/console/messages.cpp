@@ -58,7 +58,7 @@ constexpr std::u16string_view kHelpEnglish =
     u"Returns exit code 1 if folder is different.\n";
 
 // In MessageId order.
-constexpr MessagePair kCatalogue[] = {
+constexpr MessagePair MessageCatalogue[] = {
     {{kHelpJapanese, kHelpEnglish}},
     {{u" - パラメータが正しくありません。", u" - Parameter is invalid."}},
     {{u"空のパラメータが指定されています。", u"Empty parameter is specified."}},
@@ -85,12 +85,12 @@ constexpr MessagePair kCatalogue[] = {
     {{u" - フォルダを開けませんでした。", u" - Folder was not able to open."}},
 };
 
-static_assert(std::size(kCatalogue) == static_cast<std::size_t>(MessageId::count));
+static_assert(std::size(MessageCatalogue) == static_cast<std::size_t>(MessageId::count));
 
 }  // namespace
 
 const MessagePair& messagePair(MessageId id) {
-    return kCatalogue[static_cast<std::size_t>(id)];
+    return MessageCatalogue[static_cast<std::size_t>(id)];
 }
 
 std::u16string_view messageText(MessageId id) {
