@@ -61,11 +61,6 @@ bool isCompareModeLetter(char16_t letter) {
     return false;
 }
 
-char16_t toLowerCase(char16_t c) {
-    // Only ASCII letters can name a mode, so folding A-Z is all towlower has to do here.
-    return foldLetter(c);
-}
-
 // Sets the matching switch and returns true, or returns false for anything else.
 bool applySwitch(const std::u16string& argument, RunSettings& settings, ParsedCommandLine& parsed) {
     if (equalsNoCase(argument, u"/n")) {
@@ -119,7 +114,8 @@ std::optional<CommandLineError> parseCompareMode(const std::u16string& argument,
     if (parsed.compareModeLetter) {
         return error(u"/c", MessageId::msgMoreThanOne);
     }
-    const char16_t letter = toLowerCase(argument[2]);
+    // Only A-Z can lower to a mode letter, so folding them is all towlower would do here.
+    const char16_t letter = foldLetter(argument[2]);
     if (!isCompareModeLetter(letter)) {
         return error(argument, MessageId::msgParameterInvalid);
     }

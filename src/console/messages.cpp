@@ -89,12 +89,9 @@ static_assert(std::size(MessageCatalogue) == static_cast<std::size_t>(MessageId:
 
 }  // namespace
 
-const MessagePair& messagePair(MessageId id) {
-    return MessageCatalogue[static_cast<std::size_t>(id)];
-}
-
 std::u16string_view messageText(MessageId id) {
-    return messagePair(id).text[runSettings().languageIndex == 0 ? 0 : 1];
+    const MessagePair& pair = MessageCatalogue[static_cast<std::size_t>(id)];
+    return pair.text[runSettings().languageIndex == 0 ? 0 : 1];
 }
 
 }  // namespace movra

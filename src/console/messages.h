@@ -31,9 +31,6 @@ struct MessagePair {
     std::u16string_view text[2];
 };
 
-// The whole catalogue, indexed by MessageId.
-const MessagePair& messagePair(MessageId id);
-
 // The message's text in the run's language (RunSettings::languageIndex).
 std::u16string_view messageText(MessageId id);
 

@@ -15,14 +15,18 @@ TempTree::TempTree() {
 }
 
 TempTree::~TempTree() {
+    removeTree(root_);
+}
+
+void removeTree(const std::filesystem::path& root) {
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root_, ignored)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored)) {
         if (!entry.is_symlink()) {
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, ignored);
         }
     }
-    std::filesystem::remove_all(root_, ignored);
+    std::filesystem::remove_all(root, ignored);
 }
 
 void TempTree::file(const std::string& relative, const std::string& content) const {

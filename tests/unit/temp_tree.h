@@ -31,6 +31,10 @@ private:
     std::filesystem::path root_;
 };
 
+// Removes `root` and everything below it, giving write permission back first: a folder
+// made read-only would otherwise keep its entries.
+void removeTree(const std::filesystem::path& root);
+
 // The root of `tree` as the core takes a folder argument.
 std::u16string argumentFor(const TempTree& tree, const std::string& relative);
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/posix/utf8_text.h"
+#include "temp_tree.h"
 
 namespace movra::posix::testing {
 
@@ -21,17 +22,7 @@ public:
             std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/movra-posix-XXXXXX";
         path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
     }
-    ~TempFolder() {
-        // Give write permission back first, or a folder made read-only keeps its entries.
-        std::error_code ignored;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
-            if (!entry.is_symlink()) {
-                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add, ignored);
-            }
-        }
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempFolder() { movra::testing::removeTree(path_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
